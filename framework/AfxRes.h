@@ -1,0 +1,4 @@
+// Command ids the framework itself defines.
+#pragma once
+
+#define ID_HELP 0xE146

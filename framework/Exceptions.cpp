@@ -1,0 +1,11 @@
+#include "framework/Exceptions.h"
+
+void AfxThrowMemoryException()
+{
+    throw CMemoryException();
+}
+
+void AfxThrowInvalidArgException()
+{
+    throw CInvalidArgException();
+}
